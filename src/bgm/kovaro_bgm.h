@@ -9,6 +9,7 @@
 // Every routine ignores failures step by step and reports none.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,11 @@ inline std::string BGM_File;
 
 // Whether the CD monitor's ticks are to go on; written by CD_Monitor.
 inline bool CD_Continue = false;
+
+// The replies to the CD's and the MP3's mode queries. They start all NUL and
+// are never cleared: only their first 7 characters are looked at.
+inline std::array<char, 256> CD_ModeBuffer{};
+inline std::array<char, 30> MP3_ModeBuffer{};
 
 void CD_Open();
 void CD_Monitor();
