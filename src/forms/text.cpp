@@ -31,6 +31,14 @@ std::string RightChars(std::string_view text, std::size_t n) {
   return std::string(text.substr(starts[starts.size() - n]));
 }
 
+std::string MidChars(std::string_view text, std::size_t start, std::size_t n) {
+  const auto starts = CharStarts(text);
+  if (start < 1 || start > starts.size()) return {};
+  const std::size_t first = starts[start - 1];
+  const std::size_t last = start - 1 + n < starts.size() ? starts[start - 1 + n] : text.size();
+  return std::string(text.substr(first, last - first));
+}
+
 std::string DropLastChar(std::string_view text) {
   const auto starts = CharStarts(text);
   if (starts.empty()) return {};

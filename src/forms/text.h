@@ -13,6 +13,8 @@ namespace forms {
 std::string LeftChars(std::string_view text, std::size_t n);
 // The last n characters of text (all of it when shorter).
 std::string RightChars(std::string_view text, std::size_t n);
+// n characters of text from the start-th one (counting from 1), fewer at its end.
+std::string MidChars(std::string_view text, std::size_t start, std::size_t n);
 // The text without its last character; empty text stays empty.
 std::string DropLastChar(std::string_view text);
 // The text upper-cased by Windows' rules for the ANSI code page.

@@ -1,8 +1,54 @@
 #include "startup/main.h"
 
+#include "forms/app.h"
+#include "forms/text.h"
+#include "saver_run/kovaro_s.h"
+#include "startup/kovaro_b.h"
+#include "startup/settings.h"
+#include "startup/user32_seam.h"
+
 namespace Kovaro_B {
 
-// The mode dispatch comes with the run form; until then the program ends.
-void Main() {}
+std::string ModeLetter(std::string_view argumentText) {
+  return forms::MidChars(forms::UCase(argumentText), 2, 1);
+}
+
+std::string VisualProgramPath() { return forms::AppPath() + "\\Kovaro.dll"; }
+
+void Main() {
+  // A running saver or an open settings dialog: both look-ups are always made.
+  const HWND run = user32.FindWindowA(nullptr, kRunMarker);
+  const HWND dialog = user32.FindWindowA(nullptr, kDialogMarker);
+  if (run || dialog) forms::End();
+
+  const std::string argumentText = forms::Command();
+  const std::string letter = ModeLetter(argumentText);
+
+  if (letter == "P") {
+    // The preview's entry point: the preview form is not built yet, so a
+    // preview request ends quietly for now.
+    return;
+  }
+
+  LoadSettings();
+
+  if (!FileExists(VisualProgramPath())) {
+    forms::MsgBox(kVisualMissing, MB_OK);
+    forms::End();
+  }
+
+  if (letter == "C") {
+    // The settings dialog's entry point: the dialog is not built yet; the
+    // program ends here, as it does when the dialog closes.
+    forms::End();
+  }
+
+  if (!argumentText.empty() && letter != "S") forms::End();
+
+  if (letter == "S") CursorCount = user32.ShowCursor(FALSE);
+
+  static Kovaro_S runForm;
+  runForm.Load();
+}
 
 }  // namespace Kovaro_B

@@ -30,6 +30,15 @@ TEST(Text, LeftAndRightCountCharactersNotBytes) {
   }
 }
 
+TEST(Text, MidCharsCountsFromOne) {
+  EXPECT_EQ(forms::MidChars("/S", 2, 1), "S");
+  EXPECT_EQ(forms::MidChars("s", 2, 1), "");
+  EXPECT_EQ(forms::MidChars("", 1, 1), "");
+  EXPECT_EQ(forms::MidChars("表ソx", 2, 1), "ソ");
+  EXPECT_EQ(forms::MidChars("/p 1234", 4, 100), "1234");
+  EXPECT_EQ(forms::MidChars("abc", 0, 1), "");
+}
+
 TEST(Text, DropLastCharRemovesAWholeCharacter) {
   EXPECT_EQ(forms::DropLastChar("C:\\dir\\"), "C:\\dir");
   EXPECT_EQ(forms::DropLastChar("C:\\ソ"), "C:\\");
