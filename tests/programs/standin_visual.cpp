@@ -1,5 +1,6 @@
 // A stand-in for the visual program. It appends its command line to
-// visual.log beside itself, then behaves as standin.ini beside it says:
+// visual.log and the performance counter at its start to started.log beside
+// itself, then behaves as standin.ini beside it says:
 //   [StandIn]
 //   delay=MS   wait this long before showing the window (default 0)
 //   show=0|1   show a window titled "KovaroVC" (default 1); with 0 it only
@@ -32,8 +33,11 @@ void AppendLine(const std::string& path, const std::string& line) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  LARGE_INTEGER started;
+  QueryPerformanceCounter(&started);
   const std::string folder = forms::AppPath();
   AppendLine(folder + "\\visual.log", GetCommandLineA());
+  AppendLine(folder + "\\started.log", std::to_string(started.QuadPart));
   const std::string ini = folder + "\\standin.ini";
   const UINT delay = GetPrivateProfileIntA("StandIn", "delay", 0, ini.c_str());
   const UINT show = GetPrivateProfileIntA("StandIn", "show", 1, ini.c_str());
