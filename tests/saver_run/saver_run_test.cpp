@@ -131,6 +131,29 @@ TEST(SaverRun, TheCursorIsShownAgainOnlyAfterSlashS) {
   }
 }
 
+TEST(SaverRun, WindowsEndingTheSessionEndsTheRunThroughQueryUnload) {
+  SaverFolder folder;
+  folder.InstallSaver(kRecordingSaver);
+  folder.InstallVisual(kStandIn);
+  folder.Write("song.wav", "music");
+  folder.Write("Kovaro.ini", "[Section]\r\n" + std::string(Kovaro_B::kKeyKind) + "= 2\r\n" +
+                                 Kovaro_B::kKeyFile + "=" + (folder / "song.wav") + "\r\n");
+  const Process saver = folder.Start("/s");
+  const HWND run = WaitForWindow("Kovaro_Main", 5000, saver.Id());
+  ASSERT_NE(run, nullptr);
+  ASSERT_NE(WaitForWindow("KovaroVC", 5000), nullptr);
+  // The load is over once the music has started.
+  ASSERT_TRUE(test::WaitUntil([&] { return folder.Read("calls.log").find("WAV_Play") != std::string::npos; }, 3000));
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(run, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
+  ASSERT_TRUE(saver.WaitExit(2000));
+  Lines calls;
+  for (const auto& line : folder.Lines("calls.log")) {
+    if (line.rfind("FindWindowA", 0) != 0) calls.push_back(line.substr(0, line.find(' ')));
+  }
+  EXPECT_EQ(calls, (Lines{"ShowCursor", "WAV_Play", "WAV_Stop", "ShowCursor"}));
+}
+
 // The music routines a run called, repeats of a line folded into one.
 Lines MusicCalls(const SaverFolder& folder, int* monitorTicks) {
   Lines calls;
