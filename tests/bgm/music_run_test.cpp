@@ -47,7 +47,7 @@ TEST(MusicRun, TheChosenMusicPlaysWhileTheRunLasts) {
     test::ClearAudioSink();
 
     const test::Process saver = folder.Start("/s");
-    const HWND visual = test::WaitForWindow("KovaroVC", 5000);
+    const HWND visual = folder.WaitForVisualWindow(5000);
     ASSERT_NE(visual, nullptr) << row;
     EXPECT_EQ(SoundArrives(c.sounds ? 4000 : 1000), c.sounds) << row;
     EXPECT_FALSE(saver.WaitExit(0)) << row << ": the run goes on";

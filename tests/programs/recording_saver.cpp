@@ -11,19 +11,11 @@
 #include "bgm/kovaro_bgm.h"
 #include "forms/app.h"
 #include "startup/user32_seam.h"
+#include "support/temp_folder.h"
 
 namespace {
 
-void Record(const std::string& line) {
-  const std::string path = forms::AppPath() + "\\calls.log";
-  const HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  const std::string text = line + "\r\n";
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
-}
+void Record(const std::string& line) { test::AppendLine(forms::AppPath() + "\\calls.log", line); }
 
 HWND WINAPI RecordFindWindowA(LPCSTR className, LPCSTR title) {
   Record(std::string("FindWindowA ") + (title ? title : "(null)"));

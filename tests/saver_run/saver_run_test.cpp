@@ -33,11 +33,13 @@ TEST(SaverRun, FileEndingIsTheLastThreeCharactersUpperCased) {
   }
 }
 
-// Waits for the visual program's window, keeps the run for holdMs, then closes
-// the window as the visual program would; the saver must end promptly.
-void RunFor(const Process& saver, DWORD holdMs, const std::string& what) {
+// Starts the saver with args, waits for the visual program's window, keeps the
+// run for holdMs, then closes the window as the visual program would; the
+// saver must end promptly.
+void RunFor(const SaverFolder& folder, const char* args, DWORD holdMs, const std::string& what) {
+  const Process saver = folder.Start(args);
   ASSERT_TRUE(saver.Started()) << what;
-  const HWND visual = WaitForWindow("KovaroVC", 5000);
+  const HWND visual = folder.WaitForVisualWindow(5000);
   ASSERT_NE(visual, nullptr) << what;
   Sleep(holdMs);
   EXPECT_FALSE(saver.WaitExit(0)) << what << ": the run ended while the picture showed";
@@ -58,11 +60,11 @@ TEST(SaverRun, TheVisualProgramStartsByItsBarePathAndEndsTheRun) {
   EXPECT_FALSE(IsWindowVisible(run));
   EXPECT_EQ(GetParent(run), nullptr);
   EXPECT_TRUE(GetWindowLongA(run, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);  // not in the task bar
-  ASSERT_NE(WaitForWindow("KovaroVC", 5000), nullptr);
+  const HWND visual = folder.WaitForVisualWindow(5000);
+  ASSERT_NE(visual, nullptr);
   EXPECT_EQ(folder.Lines("visual.log"), Lines{folder / "Kovaro.dll"});
   EXPECT_EQ(test::ReadFile(folder.root() / "visual.log"), "") << "the decoy was started";
 
-  const HWND visual = WaitForWindow("KovaroVC", 0);
   const ULONGLONG closed = GetTickCount64();
   PostMessageA(visual, WM_CLOSE, 0, 0);
   ASSERT_TRUE(saver.WaitExit(2000));
@@ -101,14 +103,14 @@ TEST(SaverRun, ASlowVisualProgramKeepsTheRun) {
   folder.InstallSaver(kSaver);
   folder.InstallVisual(kStandIn);
   folder.Write("standin.ini", "[StandIn]\r\ndelay=300\r\n");
-  RunFor(folder.Start("/s"), 200, "window after 300 ms");
+  RunFor(folder, "/s", 200, "window after 300 ms");
 }
 
 TEST(SaverRun, TheCursorIsShownAgainOnlyAfterSlashS) {
   SaverFolder folder;
   folder.InstallSaver(kRecordingSaver);
   folder.InstallVisual(kStandIn);
-  RunFor(folder.Start("/s"), 100, "/s");
+  RunFor(folder, "/s", 100, "/s");
   Lines cursor;
   for (const auto& line : folder.Lines("calls.log")) {
     if (line.rfind("ShowCursor", 0) == 0) cursor.push_back(line);
@@ -125,7 +127,7 @@ TEST(SaverRun, TheCursorIsShownAgainOnlyAfterSlashS) {
   SaverFolder plain;
   plain.InstallSaver(kRecordingSaver);
   plain.InstallVisual(kStandIn);
-  RunFor(plain.Start(""), 100, "no arguments");
+  RunFor(plain, "", 100, "no arguments");
   for (const auto& line : plain.Lines("calls.log")) {
     EXPECT_EQ(line.rfind("ShowCursor", 0), std::string::npos) << line;
   }
@@ -141,12 +143,14 @@ TEST(SaverRun, WindowsEndingTheSessionEndsTheRunThroughQueryUnload) {
   const Process saver = folder.Start("/s");
   const HWND run = WaitForWindow("Kovaro_Main", 5000, saver.Id());
   ASSERT_NE(run, nullptr);
-  ASSERT_NE(WaitForWindow("KovaroVC", 5000), nullptr);
+  const HWND visual = folder.WaitForVisualWindow(5000);
+  ASSERT_NE(visual, nullptr);
   // The load is over once the music has started.
   ASSERT_TRUE(test::WaitUntil([&] { return folder.Read("calls.log").find("WAV_Play") != std::string::npos; }, 3000));
   DWORD_PTR answer = 0;
   SendMessageTimeoutA(run, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
   ASSERT_TRUE(saver.WaitExit(2000));
+  PostMessageA(visual, WM_CLOSE, 0, 0);  // the saver leaves its picture alone
   Lines calls;
   for (const auto& line : folder.Lines("calls.log")) {
     if (line.rfind("FindWindowA", 0) != 0) calls.push_back(line.substr(0, line.find(' ')));
@@ -197,7 +201,7 @@ TEST(SaverRun, TheRunDrivesTheChosenMusic) {
     }
     folder.Write("Kovaro.ini", ini);
     folder.Write("recorder.ini", "[Recorder]\r\ncd_ticks=" + std::to_string(c.cdTicks) + "\r\n");
-    RunFor(folder.Start("/s"), c.holdMs, "row " + std::to_string(i));
+    RunFor(folder, "/s", c.holdMs, "row " + std::to_string(i));
     int ticks = 0;
     EXPECT_EQ(MusicCalls(folder, &ticks), c.expected) << "row " << i;
     if (c.monitorTicks >= 0) {

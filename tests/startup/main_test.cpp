@@ -46,7 +46,7 @@ class ReadyFolder : public SaverFolder {
 void ExpectRun(const SaverFolder& folder, const Process& saver, const std::string& what) {
   const HWND run = WaitForWindow("Kovaro_Main", 5000, saver.Id());
   ASSERT_NE(run, nullptr) << what;
-  const HWND visual = WaitForWindow("KovaroVC", 5000);
+  const HWND visual = folder.WaitForVisualWindow(5000);
   ASSERT_NE(visual, nullptr) << what;
   EXPECT_EQ(folder.Lines("visual.log").size(), 1u) << what;
   EXPECT_FALSE(saver.WaitExit(100)) << what << ": the run goes on while the picture shows";

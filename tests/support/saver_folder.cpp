@@ -91,6 +91,34 @@ std::vector<std::string> SaverFolder::Lines(const std::string& name) const {
 
 Process SaverFolder::Start(const std::string& args) const { return Launch(*this / "Kovaro.scr", args); }
 
+namespace {
+
+std::string ProcessImage(DWORD pid) {
+  const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  if (!process) return {};
+  char image[MAX_PATH * 4] = {};
+  DWORD size = sizeof image;
+  if (!QueryFullProcessImageNameA(process, 0, image, &size)) size = 0;
+  CloseHandle(process);
+  return std::string(image, size);
+}
+
+}  // namespace
+
+HWND SaverFolder::WaitForVisualWindow(DWORD ms) const {
+  HWND found = nullptr;
+  const std::string image = *this / "Kovaro.dll";
+  WaitUntil([&] {
+    found = nullptr;
+    for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, "KovaroVC"); w && !found;
+         w = FindWindowExA(nullptr, w, nullptr, "KovaroVC")) {
+      if (lstrcmpiA(ProcessImage(WindowProcess(w)).c_str(), image.c_str()) == 0) found = w;
+    }
+    return found != nullptr;
+  }, ms);
+  return found;
+}
+
 DWORD WindowProcess(HWND window) {
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);

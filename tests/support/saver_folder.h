@@ -58,6 +58,11 @@ class SaverFolder {
   // Starts Kovaro.scr with the argument text, as Windows starts a saver.
   Process Start(const std::string& args) const;
 
+  // The window titled "KovaroVC" of the visual program started from this
+  // folder, within ms; null when none. Another test's picture is not taken
+  // for this one's.
+  HWND WaitForVisualWindow(DWORD ms) const;
+
  private:
   TempFolder root_;
   std::string path_;

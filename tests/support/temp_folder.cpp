@@ -11,9 +11,11 @@ TempFolder::TempFolder() {
   static std::atomic<int> serial{0};
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
-  path_ = std::string(temp) + "kovaro-" + std::to_string(GetCurrentProcessId()) + "-" +
-          std::to_string(serial++);
-  CreateDirectoryA(path_.c_str(), nullptr);
+  // A folder left by an earlier process with the same id is never reused.
+  do {
+    path_ = std::string(temp) + "kovaro-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(serial++);
+  } while (!CreateDirectoryA(path_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
 TempFolder::~TempFolder() {
@@ -40,6 +42,16 @@ std::string ReadFile(const std::string& path) {
   while (::ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
   CloseHandle(file);
   return bytes;
+}
+
+void AppendLine(const std::string& path, const std::string& line) {
+  const HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  const std::string text = line + "\r\n";
+  DWORD written = 0;
+  ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
 }
 
 }  // namespace test

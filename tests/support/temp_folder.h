@@ -23,5 +23,7 @@ class TempFolder {
 // Whole-file helpers over the ANSI entry points.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
+// Appends line and a line end; several processes may append to one file.
+void AppendLine(const std::string& path, const std::string& line);
 
 }  // namespace test
