@@ -9,7 +9,7 @@ namespace {
 
 // The halo is wider and fainter than the core; summed, neighbouring halos
 // merge into a soft glow along the arms.
-constexpr float kHaloWeight = 0.3f;
+constexpr float kHaloWeight = 0.38f;
 constexpr float kHaloSpread = 2.2f;
 constexpr float kHalfLevel = 0.5f / 255.0f;
 

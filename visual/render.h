@@ -33,11 +33,16 @@ Colour Dimmed(Colour colour, float brightness);
 class Renderer {
  public:
   Rect Render(Canvas& canvas, const std::vector<Rect>& monitors, double t);
-  void Forget() { drawn_.clear(); }
+  void Forget() {
+    drawnBounds_ = {};
+    tiles_.clear();
+  }
 
  private:
+  static constexpr int kTile = 32;  // pixels
   SpriteBank bank_;
-  std::vector<Rect> drawn_;
+  Rect drawnBounds_;
+  std::vector<std::uint8_t> tiles_;  // per tile of the canvas: drawn on this frame
   std::vector<Dot> dots_;
 };
 
