@@ -42,9 +42,9 @@ struct SpritePlace {
 };
 SpritePlace PlaceOf(float coordinate);
 
-inline constexpr int kSizeSteps = 30;
+inline constexpr int kSizeSteps = 56;
 inline constexpr float kSmallestSize = 0.5f;
-inline constexpr float kSizeRatio = 1.12f;  // each step 12% larger: no visible jumps
+inline constexpr float kSizeRatio = 1.06f;  // each step 6% larger: growth shows no jumps
 
 // The size step nearest to size, within 0 to kSizeSteps - 1.
 int SizeStep(float size);

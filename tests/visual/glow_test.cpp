@@ -64,7 +64,7 @@ TEST(Glow, SizeStepsFollowTheSizeClosely) {
   const float largest = visual::StepSize(visual::kSizeSteps - 1);
   for (float size = visual::kSmallestSize; size <= largest; size *= 1.03f) {
     const float stepped = visual::StepSize(visual::SizeStep(size));
-    EXPECT_LT(std::abs(stepped / size - 1), 0.06f) << "size " << size;
+    EXPECT_LT(std::abs(stepped / size - 1), 0.035f) << "size " << size;
   }
   EXPECT_EQ(visual::SizeStep(0.1f), 0);
   EXPECT_EQ(visual::SizeStep(largest * 3), visual::kSizeSteps - 1);
