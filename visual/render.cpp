@@ -110,6 +110,15 @@ Rect DrawGlow(Canvas& canvas, const Sprite& sprite, int x, int y, Colour colour)
   return area;
 }
 
+void Renderer::Prepare(const std::vector<Rect>& monitors) {
+  for (const Rect& monitor : monitors) {
+    const int largest = SizeStep(LargestDotSize(monitor));
+    for (int step = 0; step <= largest; ++step) {
+      for (int q = 0; q < 16; ++q) bank_.For(step, q % 4, q / 4);
+    }
+  }
+}
+
 Rect Renderer::Render(Canvas& canvas, const std::vector<Rect>& monitors, double t) {
   // Wipe what the previous frame drew, tile by tile: the dots cover only part
   // of the spiral's bounds, and overlapping sprites cost one wipe.

@@ -9,6 +9,8 @@
 //       draws every monitor's spiral at t seconds, and returns the area that
 //       changed (previous and new dots), which is all that needs a blit.
 //       Forget() after the canvas has been replaced or cleared.
+//   Renderer::Prepare(monitors)  makes every sprite those spirals can need,
+//       so that the first frames come as quickly as the rest.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +35,7 @@ Colour Dimmed(Colour colour, float brightness);
 class Renderer {
  public:
   Rect Render(Canvas& canvas, const std::vector<Rect>& monitors, double t);
+  void Prepare(const std::vector<Rect>& monitors);
   void Forget() {
     drawnBounds_ = {};
     tiles_.clear();

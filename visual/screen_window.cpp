@@ -78,6 +78,7 @@ void Layout(Screen& s) {
     std::memset(bits, 0, static_cast<std::size_t>(screen.Width()) * screen.Height() * 4);
   }
   s.renderer.Forget();
+  s.renderer.Prepare(s.monitors);
   InvalidateRect(s.hwnd, nullptr, FALSE);
 }
 

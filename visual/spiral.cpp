@@ -15,6 +15,8 @@ constexpr double kSwayPeriod = 17.0;           // seconds of the arms' slow sway
 constexpr double kSway = 0.16;                 // radians
 constexpr double kBreathPeriod = 3.4;          // seconds
 constexpr double kDesignRim = 500.0;           // sizes are chosen for a rim of 500 px
+constexpr double kInnerSize = 1.3, kSizeGrowth = 3.6;  // core radius at the centre, and its growth to the rim
+constexpr double kSizeBreath = 0.07;
 
 double Smoothstep(double edge0, double edge1, double x) {
   const double s = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
@@ -30,6 +32,11 @@ Rect Union(const Rect& a, const Rect& b) {
   if (b.Empty()) return a;
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
           std::max(a.bottom, b.bottom)};
+}
+
+float LargestDotSize(const Rect& monitor) {
+  const double rim = kRimShare * std::min(monitor.Width(), monitor.Height());
+  return std::max(kMinDotSize, static_cast<float>(rim / kDesignRim * (kInnerSize + kSizeGrowth)));
 }
 
 void SpiralDots(const Rect& monitor, double t, std::vector<Dot>& out) {
@@ -51,7 +58,8 @@ void SpiralDots(const Rect& monitor, double t, std::vector<Dot>& out) {
       dot.x = static_cast<float>(cx + r * std::cos(angle));
       dot.y = static_cast<float>(cy + r * std::sin(angle));
       dot.size = std::max(kMinDotSize,
-                          static_cast<float>(scale * (1.3 + 3.6 * u) * (0.93 + 0.07 * wave)));
+                          static_cast<float>(scale * (kInnerSize + kSizeGrowth * u) *
+                                             (1 - kSizeBreath + kSizeBreath * wave)));
       const double fade = Smoothstep(0.0, 0.14, u) * (1 - Smoothstep(0.72, 1.0, u));
       dot.brightness = static_cast<float>(fade * (0.64 + 0.36 * wave));
       dot.hue = static_cast<Hue>(arm % 3);

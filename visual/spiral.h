@@ -41,5 +41,7 @@ inline constexpr double kRimShare = 0.46;
 inline constexpr float kMinDotSize = 0.6f;
 
 void SpiralDots(const Rect& monitor, double t, std::vector<Dot>& out);
+// No dot of the monitor's spiral is ever larger.
+float LargestDotSize(const Rect& monitor);
 
 }  // namespace visual

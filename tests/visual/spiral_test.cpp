@@ -39,6 +39,7 @@ TEST(Spiral, EachMonitorGetsOneSpiralCentredOnIt) {
         EXPECT_GE(d.brightness, 0.0f) << "row " << i;
         EXPECT_LE(d.brightness, 1.0f) << "row " << i;
         EXPECT_GE(d.size, visual::kMinDotSize) << "row " << i;
+        EXPECT_LE(d.size, visual::LargestDotSize(m)) << "row " << i;
         sumX += d.x;
         sumY += d.y;
         ++hues[static_cast<int>(d.hue)];
