@@ -38,6 +38,10 @@ TEST(VisualWindow, CoversTheWholeScreenTopmostWithoutBorderAndAnimatesTheSpiral)
   EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetForegroundWindow(), hwnd);
+  CURSORINFO cursor{};
+  cursor.cbSize = sizeof(cursor);
+  ASSERT_TRUE(GetCursorInfo(&cursor));
+  EXPECT_FALSE(cursor.flags & CURSOR_SHOWING);  // Wine reports the foreground's cursor
 
   // The first frames may still be on their way: look again for a while.
   test::Pixels first;
