@@ -2,13 +2,14 @@
 
 #include <mmsystem.h>
 
-namespace visual {
-
-namespace {
-
+// Windows 10 1803 and later; older systems refuse the flag and get a plain timer.
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
+
+namespace visual {
+
+namespace {
 
 template <typename Fn>
 Fn Lookup(HMODULE module, const char* name) {
