@@ -19,7 +19,7 @@ struct Request {
   std::string outPath;        // kFrame, kBench
 };
 
-inline constexpr int kMaxFrameSide = 16384;
+inline constexpr int kMaxFrameSide = 8192;
 
 // args: the arguments after the program's name.
 Request ParseArguments(const std::vector<std::string>& args);

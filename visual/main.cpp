@@ -2,6 +2,8 @@
 // of the tooling options (see command_line.h).
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -25,12 +27,15 @@ void UsePhysicalPixels() {
 }
 
 int RenderFrameFile(const visual::Request& request) {
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(request.width) * request.height);
-  visual::Canvas canvas{pixels.data(), request.width, request.height, request.width};
+  // Large frames may not fit: a failed allocation is an exit code, not a throw.
+  const std::size_t count = static_cast<std::size_t>(request.width) * request.height;
+  const std::unique_ptr<std::uint32_t[]> pixels(new (std::nothrow) std::uint32_t[count]());
+  if (!pixels) return 1;
+  visual::Canvas canvas{pixels.get(), request.width, request.height, request.width};
   visual::Renderer renderer;
   renderer.Render(canvas, {{0, 0, request.width, request.height}}, request.seconds);
   return visual::WriteWholeFile(request.outPath,
-                                visual::EncodeBmp24(pixels.data(), request.width, request.height, request.width))
+                                visual::EncodeBmp24(pixels.get(), request.width, request.height, request.width))
              ? 0
              : 1;
 }

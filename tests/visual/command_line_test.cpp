@@ -19,7 +19,7 @@ TEST(CommandLine, ShowsThePictureUnlessAToolingOptionIsGiven) {
       /*  2 */ {{"--frame", "152", "112", "12", "a.bmp"}, Kind::kFrame, 152, 112, 12, "a.bmp"},
       /*  3 */ {{"--frame", "1920", "1080", "0.25", "C:\\表\\b.bmp"}, Kind::kFrame, 1920, 1080, 0.25, "C:\\表\\b.bmp"},
       /*  4 */ {{"--frame", "0", "112", "1", "a.bmp"}, Kind::kMalformed, 0, 0, 0, ""},
-      /*  5 */ {{"--frame", "152", "16385", "1", "a.bmp"}, Kind::kMalformed, 0, 0, 0, ""},
+      /*  5 */ {{"--frame", "152", "8193", "1", "a.bmp"}, Kind::kMalformed, 0, 0, 0, ""},
       /*  6 */ {{"--frame", "15x", "112", "1", "a.bmp"}, Kind::kMalformed, 0, 0, 0, ""},
       /*  7 */ {{"--frame", "152", "112", "-1", "a.bmp"}, Kind::kMalformed, 0, 0, 0, ""},
       /*  8 */ {{"--frame", "152", "112", "nan", "a.bmp"}, Kind::kMalformed, 0, 0, 0, ""},
