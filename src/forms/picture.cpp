@@ -23,6 +23,10 @@ Picture& Picture::operator=(Picture&& other) noexcept {
 
 Picture Picture::FromBytes(std::string_view bytes) {
   if (bytes.empty()) return {};
+  // The loader may hand JPEG decoding to COM components; the program's one
+  // thread joins an apartment once and stays (a second call only counts).
+  static const HRESULT joined = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  (void)joined;
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (!memory) return {};
   if (void* data = GlobalLock(memory)) {
