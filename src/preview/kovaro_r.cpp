@@ -70,6 +70,9 @@ HWND WindowFromHandleValue(std::int32_t value) {
 void PreviewStartup() {
   // 1. The window the preview is to fill.
   const HWND parent = WindowFromHandleValue(ParentHandle(forms::Command()));
+  // With no such window there is nothing to show in and nobody to close the
+  // form: it would live on unseen for good, so the preview ends here instead.
+  if (!IsWindow(parent)) return;
 
   // 2. Its size; its position does not matter.
   RECT parentRect{};

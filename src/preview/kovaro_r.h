@@ -5,7 +5,8 @@
 //   form a child of that window with the window's size, and shows it with the
 //   stored picture at its top-left corner. It returns at once; the form stays
 //   loaded (and the message loop running) until its window is closed or is
-//   destroyed together with its parent.
+//   destroyed together with its parent. When the handle names no window, no
+//   form is loaded, so the program ends as soon as the start-up returns.
 #pragma once
 
 namespace Kovaro_R {

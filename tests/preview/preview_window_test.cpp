@@ -87,6 +87,28 @@ TEST(PreviewWindow, ShowsThePictureAtTheTopLeftAndBlackBeyond) {
   }
 }
 
+TEST(PreviewWindow, EndsAtOnceWhenTheHandleNamesNoWindow) {
+  std::string gone;
+  {
+    test::HostWindow host(152, 112);
+    ASSERT_NE(host.window(), nullptr);
+    gone = host.HandleText();
+    ASSERT_TRUE(host.Destroy());
+  }
+  const std::string cases[] = {
+      /* 0 */ "/p",
+      /* 1 */ "/p 0",
+      /* 2 */ "/p abc",
+      /* 3 */ "/p " + gone,  // a window that was destroyed
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    test::ChildProcess saver;
+    ASSERT_TRUE(saver.Start(test::QuotedHelper("preview_probe.exe").append(" ").append(cases[i]), false))
+        << "row " << i;
+    EXPECT_TRUE(saver.WaitForEnd(1000)) << "row " << i << " \"" << cases[i] << "\"";
+  }
+}
+
 TEST(PreviewWindow, ClosingThePreviewEndsTheProcess) {
   test::HostWindow host(152, 112);
   ASSERT_NE(host.window(), nullptr);
