@@ -2,6 +2,7 @@
 
 #include "forms/app.h"
 #include "forms/text.h"
+#include "preview/kovaro_r.h"
 #include "saver_run/kovaro_s.h"
 #include "startup/kovaro_b.h"
 #include "startup/settings.h"
@@ -25,8 +26,7 @@ void Main() {
   const std::string letter = ModeLetter(argumentText);
 
   if (letter == "P") {
-    // The preview's entry point: the preview form is not built yet, so a
-    // preview request ends quietly for now.
+    Kovaro_R::PreviewStartup();
     return;
   }
 

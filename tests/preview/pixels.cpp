@@ -122,19 +122,21 @@ void SavePixels(const std::string& path, const Pixels& pixels) {
   const std::size_t header = bytes.size();
   bytes.resize(header + pixels.bgr.size() * 4);
   std::memcpy(bytes.data() + header, pixels.bgr.data(), pixels.bgr.size() * 4);
-  // Readers poll for path: it appears only once complete.
+  // Readers poll for path: it appears only once complete. (Right after the
+  // rename Wine may still refuse to open it for a moment; readers retry.)
   WriteFile(path + ".part", bytes);
   MoveFileExA((path + ".part").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
-Pixels LoadPixels(const std::string& path) {
+std::optional<Pixels> LoadPixels(const std::string& path) {
   const std::string bytes = ReadFile(path);
   const std::size_t newline = bytes.find('\n');
-  if (newline == std::string::npos) return {};
+  if (newline == std::string::npos) return std::nullopt;
   Pixels pixels;
-  if (std::sscanf(bytes.c_str(), "%d %d", &pixels.width, &pixels.height) != 2) return {};
+  if (std::sscanf(bytes.c_str(), "%d %d", &pixels.width, &pixels.height) != 2) return std::nullopt;
+  if (pixels.width < 0 || pixels.height < 0) return std::nullopt;
   const std::size_t count = static_cast<std::size_t>(pixels.width) * pixels.height;
-  if (pixels.width < 0 || pixels.height < 0 || bytes.size() - newline - 1 != count * 4) return {};
+  if (bytes.size() - newline - 1 != count * 4) return std::nullopt;
   pixels.bgr.resize(count);
   std::memcpy(pixels.bgr.data(), bytes.data() + newline + 1, count * 4);
   return pixels;

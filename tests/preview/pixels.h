@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -34,7 +35,9 @@ Pixels Capture(int width, int height, const std::function<void(HDC)>& paint);
 // reach; otherwise the first difference, in words.
 std::string DifferenceFromPicture(const Pixels& shown, const Pixels& picture, int tolerance);
 
+// SavePixels makes path appear only once it is complete; LoadPixels gives
+// nothing while the file is missing, unreadable or short.
 void SavePixels(const std::string& path, const Pixels& pixels);
-Pixels LoadPixels(const std::string& path);
+std::optional<Pixels> LoadPixels(const std::string& path);
 
 }  // namespace test

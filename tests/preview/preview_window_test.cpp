@@ -2,8 +2,11 @@
 // another process holds, as the display settings' dialog does.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "preview/child_process.h"
 #include "preview/pixels.h"
+#include "support/saver_folder.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -16,8 +19,16 @@ struct Area {
 // The picture's own size, larger, smaller, and a host's full-screen preview.
 constexpr Area kAreas[] = {{152, 112}, {300, 200}, {100, 80}, {2560, 1440}};
 
-// The program that answers /p: the test build with its pixel probe.
-std::string SaverCommand(const test::HostWindow& host) {
+// The built saver, started with the argument text.
+std::string SaverCommand(const std::string& args) {
+  std::string command = "\"";
+  command.append(test::WindowsPath(KOVARO_SCR_UNIX_PATH)).append("\" ").append(args);
+  return command;
+}
+std::string SaverCommand(const test::HostWindow& host) { return SaverCommand("/p " + host.HandleText()); }
+
+// The test build of the preview, whose probe saves what the preview shows.
+std::string ProbeCommand(const test::HostWindow& host) {
   return test::QuotedHelper("preview_probe.exe").append(" /p ").append(host.HandleText());
 }
 
@@ -73,13 +84,14 @@ TEST(PreviewWindow, ShowsThePictureAtTheTopLeftAndBlackBeyond) {
     const std::string capture = folder / ("preview" + std::to_string(i));
     SetEnvironmentVariableA("KOVARO_PREVIEW_PROBE", capture.c_str());
     test::ChildProcess saver;
-    const bool started = saver.Start(SaverCommand(host), false);
+    const bool started = saver.Start(ProbeCommand(host), false);
     SetEnvironmentVariableA("KOVARO_PREVIEW_PROBE", nullptr);
     ASSERT_TRUE(started) << "row " << i;
 
-    const DWORD start = GetTickCount();
-    while (GetFileAttributesA(capture.c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 5000) Sleep(5);
-    const test::Pixels shown = test::LoadPixels(capture);
+    std::optional<test::Pixels> loaded;
+    test::WaitUntil([&] { return (loaded = test::LoadPixels(capture)).has_value(); }, 5000);
+    ASSERT_TRUE(loaded) << "row " << i << ": no capture";
+    const test::Pixels& shown = *loaded;
     EXPECT_EQ(shown.width, width) << "row " << i;
     EXPECT_EQ(shown.height, height) << "row " << i;
     EXPECT_EQ(test::DifferenceFromPicture(shown, picture, kJpegTolerance), "") << "row " << i;
@@ -103,7 +115,7 @@ TEST(PreviewWindow, EndsAtOnceWhenTheHandleNamesNoWindow) {
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     test::ChildProcess saver;
-    ASSERT_TRUE(saver.Start(test::QuotedHelper("preview_probe.exe").append(" ").append(cases[i]), false))
+    ASSERT_TRUE(saver.Start(SaverCommand(cases[i]), false))
         << "row " << i;
     EXPECT_TRUE(saver.WaitForEnd(1000)) << "row " << i << " \"" << cases[i] << "\"";
   }
@@ -137,6 +149,19 @@ TEST(PreviewWindow, ASecondPreviewRunsBesideTheFirst) {
   EXPECT_NE(WaitForPreview(second.window(), 0), nullptr);
   ASSERT_TRUE(second.Destroy());
   EXPECT_TRUE(secondSaver.WaitForEnd(1000));
+}
+
+TEST(PreviewWindow, EndsAtOnceWhileTheSaverRunsOrItsSettingsAreOpen) {
+  test::HostWindow host(152, 112);
+  ASSERT_NE(host.window(), nullptr);
+  for (const char* marker : {"Kovaro_Main", "<Kovaro>"}) {
+    const test::MarkerWindow running(marker);
+    ASSERT_NE(running.hWnd(), nullptr) << marker;
+    test::ChildProcess saver;
+    ASSERT_TRUE(saver.Start(SaverCommand(host), false)) << marker;
+    EXPECT_TRUE(saver.WaitForEnd(1000)) << marker;
+    EXPECT_EQ(FindWindowExA(host.window(), nullptr, nullptr, "Preview Window"), nullptr) << marker;
+  }
 }
 
 }  // namespace

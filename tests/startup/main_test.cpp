@@ -76,7 +76,7 @@ TEST(Main, EveryArgumentTextTakesItsRoad) {
       /* 6 */ {"/a 1", false},
       /* 7 */ {"/x", false},
       /* 8 */ {"s", false},
-      /* 9 */ {"/p 1234", false},  // the preview is not built yet: it ends quietly
+      /* 9 */ {"/p 1234", false},  // 1234 names no window: the preview ends at once
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const ReadyFolder folder;
