@@ -91,7 +91,7 @@ void PreviewStartup() {
   const LONG style = GetWindowLongA(window, GWL_STYLE);
   SetWindowLongA(window, GWL_STYLE, style | WS_CHILD);
 
-  // 6.
+  // 6. Inside the parent.
   SetParent(window, parent);
 
   // 7. Over the parent's client area, with the parent's size.
@@ -102,7 +102,7 @@ void PreviewStartup() {
   GetWindowRect(window, &formRect);
   form.Img_Prev.Move(0, 0, formRect.right - formRect.left, formRect.bottom - formRect.top);
 
-  // 9.
+  // 9. Shown, not modally.
   form.Show();
 }
 
