@@ -7,9 +7,6 @@
 //   music_bench first-sound FILE
 //       MP3_Open or WAV_Play by the file's ending; prints the milliseconds from
 //       the process's start and from the call to the first audible sample.
-//   music_bench [visual SECONDS]
-//       Stands in for the visual program, started with no arguments as the run
-//       starts it: a window titled "KovaroVC" that closes after SECONDS (4).
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -122,26 +119,12 @@ int FirstSound(const char* file) {
   return 0;
 }
 
-class VisualForm : public forms::Form {
- public:
-  explicit VisualForm(int seconds)
-      : forms::Form({.caption = "KovaroVC", .style = WS_POPUP}),
-        End{*this, static_cast<UINT>(seconds * 1000), true, [this] { Unload(); }} {}
-  forms::Timer End;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string what = argc > 1 ? argv[1] : "";
   if (what == "gap" && argc == 4) return Gap(argv[2], std::atoi(argv[3]));
   if (what == "first-sound" && argc == 3) return FirstSound(argv[2]);
-  if (argc == 1 || (what == "visual" && argc == 3)) {
-    VisualForm form(argc == 1 ? 4 : std::atoi(argv[2]));
-    form.Show();
-    forms::RunMessageLoop();
-    return 0;
-  }
-  std::fprintf(stderr, "usage: music_bench gap FILE.mp3 RESTARTS | first-sound FILE | visual SECONDS\n");
+  std::fprintf(stderr, "usage: music_bench gap FILE.mp3 RESTARTS | first-sound FILE\n");
   return 2;
 }
