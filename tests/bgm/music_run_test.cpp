@@ -14,7 +14,7 @@ namespace {
 using test::SaverFolder;
 
 std::string TestAudio(const char* name) {
-  return test::BuiltFile((std::string(KOVARO_TEST_AUDIO_DIR) + "/" + name).c_str());
+  return test::BuiltFile(std::string(KOVARO_TEST_AUDIO_DIR) + "/" + name);
 }
 
 bool SoundArrives(DWORD ms) {

@@ -12,6 +12,7 @@
 #include "bgm/kovaro_bgm.h"
 #include "fake_winmm.h"
 #include "startup/kovaro_b.h"
+#include "support/saver_folder.h"
 #include "support/temp_folder.h"
 #include "support/wav.h"
 
@@ -21,9 +22,7 @@ using namespace Kovaro_BGM;
 
 // A file made by make-test-audio, as Windows sees it.
 std::string TestAudio(const char* name) {
-  std::string path = std::string("Z:") + KOVARO_TEST_AUDIO_DIR + "/" + name;
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return path;
+  return test::BuiltFile(std::string(KOVARO_TEST_AUDIO_DIR) + "/" + name);
 }
 
 // Polls the sink until more than `bytes` audible bytes have arrived.

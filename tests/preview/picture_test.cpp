@@ -7,6 +7,7 @@
 #include "forms/persistent_drawing.h"
 #include "forms/picture.h"
 #include "preview/pixels.h"
+#include "support/saver_folder.h"
 #include "preview/preview_resource.h"
 #include "support/temp_folder.h"
 
@@ -17,7 +18,7 @@ namespace {
 constexpr int kJpegTolerance = 12;
 
 const std::string& PictureFile() {
-  static const std::string bytes = test::ReadFile(test::WindowsPath(KOVARO_PREVIEW_PICTURE_UNIX_PATH));
+  static const std::string bytes = test::ReadFile(test::BuiltFile(KOVARO_PREVIEW_PICTURE_UNIX_PATH));
   return bytes;
 }
 

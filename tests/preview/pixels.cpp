@@ -28,14 +28,6 @@ std::string Hex(std::uint32_t value) {
 
 }  // namespace
 
-std::string WindowsPath(const std::string& unixPath) {
-  std::string path = "Z:" + unixPath;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
-}
-
 Pixels DecodeWithWic(const std::string& fileBytes) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   Pixels pixels;

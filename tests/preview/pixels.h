@@ -20,9 +20,6 @@ struct Pixels {
   std::uint32_t at(int x, int y) const { return bgr[static_cast<std::size_t>(y) * width + x]; }
 };
 
-// A Unix path as Wine's programs see it (drive Z: is /).
-std::string WindowsPath(const std::string& unixPath);
-
 // The picture file's pixels as WIC decodes them; empty on failure.
 Pixels DecodeWithWic(const std::string& fileBytes);
 

@@ -22,7 +22,7 @@ constexpr Area kAreas[] = {{152, 112}, {300, 200}, {100, 80}, {2560, 1440}};
 // The built saver, started with the argument text.
 std::string SaverCommand(const std::string& args) {
   std::string command = "\"";
-  command.append(test::WindowsPath(KOVARO_SCR_UNIX_PATH)).append("\" ").append(args);
+  command.append(test::BuiltFile(KOVARO_SCR_UNIX_PATH)).append("\" ").append(args);
   return command;
 }
 std::string SaverCommand(const test::HostWindow& host) { return SaverCommand("/p " + host.HandleText()); }
@@ -73,7 +73,7 @@ TEST(PreviewWindow, BecomesAChildCoveringTheParentAndEndsWithIt) {
 }
 
 TEST(PreviewWindow, ShowsThePictureAtTheTopLeftAndBlackBeyond) {
-  const test::Pixels picture = test::DecodeWithWic(test::ReadFile(test::WindowsPath(KOVARO_PREVIEW_PICTURE_UNIX_PATH)));
+  const test::Pixels picture = test::DecodeWithWic(test::ReadFile(test::BuiltFile(KOVARO_PREVIEW_PICTURE_UNIX_PATH)));
   ASSERT_EQ(picture.width, 152);
   ASSERT_EQ(picture.height, 112);
   test::TempFolder folder;

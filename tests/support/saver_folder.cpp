@@ -4,8 +4,8 @@
 
 namespace test {
 
-std::string BuiltFile(const char* unixPath) {
-  std::string path = std::string("Z:") + unixPath;
+std::string BuiltFile(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
   for (char& c : path) {
     if (c == '/') c = '\\';
   }

@@ -13,7 +13,7 @@
 namespace test {
 
 // A file the build made, as Windows sees it (the build passes Unix paths).
-std::string BuiltFile(const char* unixPath);
+std::string BuiltFile(const std::string& unixPath);
 
 class Process {
  public:

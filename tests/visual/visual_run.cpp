@@ -1,17 +1,13 @@
 #include "visual_run.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "screen_window.h"
+#include "support/saver_folder.h"
 
 namespace test {
 
-std::string VisualProgramPath() {
-  std::string path = "Z:" KOVARO_VISUAL_PROGRAM;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
+std::string VisualProgramPath() { return BuiltFile(KOVARO_VISUAL_PROGRAM); }
 
 VisualRun::VisualRun(const std::string& arguments) {
   std::string commandLine = VisualProgramPath();
